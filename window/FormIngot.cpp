@@ -1,0 +1,143 @@
+#include "FormIngot.h"
+
+#include "CaptionFont.h"
+#include "ControlTable.h"
+#include "Credits.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPalette>
+#include <QPushButton>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QColor headingColour(0xFF, 0xC0, 0x80);
+
+QWidget *createControl(const ControlSpec &spec, QWidget *parent)
+{
+    const QString text = QString::fromUtf8(spec.text);
+    QWidget *control = nullptr;
+    switch (spec.kind) {
+    case ControlKind::Label: {
+        auto *label = new QLabel(text, parent);
+        label->setFrameStyle(QFrame::Box | QFrame::Plain);
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+        label->setAutoFillBackground(true);
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::Window, headingColour);
+        label->setPalette(palette);
+        control = label;
+        break;
+    }
+    case ControlKind::TextBox:
+        control = new QLineEdit(text, parent);
+        break;
+    case ControlKind::Button: {
+        auto *button = new QPushButton(text, parent);
+        button->setAutoDefault(false);
+        control = button;
+        break;
+    }
+    }
+    control->setObjectName(QString::fromUtf8(spec.name));
+    control->setGeometry(toPixels(spec.twips));
+    if (spec.toolTip)
+        control->setToolTip(QString::fromUtf8(spec.toolTip));
+    return control;
+}
+
+} // namespace
+
+FormIngot::FormIngot(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                          | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                          | Qt::WindowCloseButtonHint)
+{
+    setWindowTitle(u"Tallwick"_s);
+    createControls();
+    connectButtons();
+
+    // Placing the client area, not the frame, before the first show also tells the window
+    // manager that the position is the program's own choice.
+    const QSize clientSize = toPixels(QRect(QPoint(), clientTwips)).size();
+    setFixedSize(clientSize);
+    setGeometry(QRect(toPixels(QRect(clientOriginTwips, QSize())).topLeft(), clientSize));
+
+    setFont(captionFont(font(), findChildren<QWidget *>(Qt::FindDirectChildrenOnly)));
+    m_fieldBoxes[static_cast<std::size_t>(Field::GPIngot)]->setFocus();
+}
+
+FormIngot::~FormIngot() = default;
+
+void FormIngot::createControls()
+{
+    std::array<QWidget *, controlTable.size()> byTabIndex{};
+    for (const ControlSpec &spec : controlTable) {
+        QWidget *control = createControl(spec, this);
+        byTabIndex[static_cast<std::size_t>(spec.tabIndex)] = control;
+    }
+
+    static constexpr std::array<std::pair<const char *, Field>, 4> fieldNames{{
+        {"GPIngot", Field::GPIngot},
+        {"AnzIngots", Field::AnzIngots},
+        {"KostenAusgabe", Field::KostenAusgabe},
+        {"gkosten", Field::gkosten},
+    }};
+    for (const auto &[name, field] : fieldNames)
+        m_fieldBoxes[static_cast<std::size_t>(field)] =
+            findChild<QLineEdit *>(QString::fromUtf8(name), Qt::FindDirectChildrenOnly);
+
+    QWidget *previous = nullptr;
+    for (QWidget *control : byTabIndex) {
+        if (control->focusPolicy() == Qt::NoFocus)
+            continue;
+        if (previous)
+            setTabOrder(previous, control);
+        previous = control;
+    }
+}
+
+void FormIngot::connectButtons()
+{
+    const auto button = [this](const QString &name) {
+        return findChild<QPushButton *>(name, Qt::FindDirectChildrenOnly);
+    };
+    connect(button(u"Berechnen"_s), &QPushButton::clicked, this,
+            [this] { m_kosten.Berechnen_Click(); });
+    connect(button(u"add"_s), &QPushButton::clicked, this, [this] { m_kosten.add_Click(); });
+    connect(button(u"clear"_s), &QPushButton::clicked, this, [this] { m_kosten.clear_Click(); });
+    connect(button(u"About"_s), &QPushButton::clicked, this, &FormIngot::About_Click);
+}
+
+void FormIngot::About_Click()
+{
+    showMessage({u"Written by "_s + QString::fromUtf8(Credits::authorEmail) + u" -- "_s
+                     + QString::fromUtf8(Credits::website),
+                 u"Version "_s + QString::fromUtf8(Credits::version),
+                 MessageRequest::Style::Information});
+}
+
+QString FormIngot::text(Field field) const
+{
+    return m_fieldBoxes[static_cast<std::size_t>(field)]->text();
+}
+
+void FormIngot::setText(Field field, const QString &text)
+{
+    m_fieldBoxes[static_cast<std::size_t>(field)]->setText(text);
+}
+
+void FormIngot::showMessage(const MessageRequest &request)
+{
+    const QMessageBox::Icon icon = request.style == MessageRequest::Style::Information
+                                       ? QMessageBox::Information
+                                       : QMessageBox::NoIcon;
+    QMessageBox box(icon, request.title, request.prompt, QMessageBox::Ok, this);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
