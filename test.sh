@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-scripts/need-packages.sh cmake g++ make qt6-base-dev libgl-dev
+scripts/need-packages.sh cmake g++ make qt6-base-dev libgl-dev clang-format
 
 cmake -S . -B build -DTALLWICK_WERROR=ON
 cmake --build build -j"$(nproc)"

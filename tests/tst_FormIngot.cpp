@@ -88,8 +88,7 @@ void TestFormIngot::controls_data()
     const auto row = [](const char *name, const char *className, QRect geometry,
                         const QString &text, const QString &toolTip) {
         QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(className)
-                            << geometry << text << toolTip
-                            << (QByteArray(className) != "QLabel");
+                            << geometry << text << toolTip << (QByteArray(className) != "QLabel");
     };
     row("PreisIngot", "QLabel", {0, 0, 49, 17}, u"Price"_s, {});
     row("Label1", "QLabel", {48, 0, 97, 17}, u"Amount of Ingots"_s, {});
@@ -98,8 +97,7 @@ void TestFormIngot::controls_data()
     row("Kosten", "QLabel", {0, 32, 81, 17}, u"Costs"_s, {});
     row("Berechnen", "QPushButton", {80, 32, 65, 25}, u"Calculate"_s,
         u"Calculate Price with Amount of Ingots"_s);
-    row("KostenAusgabe", "QLineEdit", {0, 48, 81, 19}, u"0 GP"_s,
-        u"Displays the current Costs."_s);
+    row("KostenAusgabe", "QLineEdit", {0, 48, 81, 19}, u"0 GP"_s, u"Displays the current Costs."_s);
     row("add", "QPushButton", {80, 56, 65, 25}, u"Add"_s, u"Add Costs to Total Costs"_s);
     row("Ggesamt", "QLabel", {0, 64, 81, 17}, u"Total Costs"_s, {});
     row("gkosten", "QLineEdit", {0, 80, 81, 19}, u"0"_s, u"Displays the Total Costs"_s);
@@ -152,9 +150,9 @@ void TestFormIngot::frame()
 
 void TestFormIngot::tabCycle()
 {
-    const QStringList forward{u"GPIngot"_s, u"AnzIngots"_s, u"Berechnen"_s,     u"add"_s,
-                              u"clear"_s,   u"gkosten"_s,   u"KostenAusgabe"_s, u"About"_s,
-                              u"GPIngot"_s};
+    const QStringList forward{u"GPIngot"_s,       u"AnzIngots"_s, u"Berechnen"_s,
+                              u"add"_s,           u"clear"_s,     u"gkosten"_s,
+                              u"KostenAusgabe"_s, u"About"_s,     u"GPIngot"_s};
     QStringList visited{QApplication::focusWidget()->objectName()};
     for (int step = 1; step < forward.size(); ++step) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -217,8 +215,8 @@ void TestFormIngot::captionsFit()
         const QString text = widget->property("text").toString();
         QVERIFY2(widget->fontMetrics().horizontalAdvance(text) <= textRoomWidth(widget),
                  qPrintable(widget->objectName()));
-        largerFitsAll = largerFitsAll
-                        && QFontMetrics(larger).horizontalAdvance(text) <= textRoomWidth(widget);
+        largerFitsAll =
+            largerFitsAll && QFontMetrics(larger).horizontalAdvance(text) <= textRoomWidth(widget);
     }
     const bool atDefaultSize = m_window->font().pointSizeF() == QApplication::font().pointSizeF();
     QVERIFY2(atDefaultSize || !largerFitsAll, "a larger font would fit every caption");

@@ -37,11 +37,11 @@ QStringList fields(const QString &price, const QString &amount, const QString &c
 
 void TestIngotKosten::play(IngotKosten &sheet, FakeFields &fakeFields, const QStringList &steps)
 {
-    static const QHash<QString, Field> names{{QStringLiteral("GPIngot"), Field::GPIngot},
-                                             {QStringLiteral("AnzIngots"), Field::AnzIngots},
-                                             {QStringLiteral("KostenAusgabe"),
-                                              Field::KostenAusgabe},
-                                             {QStringLiteral("gkosten"), Field::gkosten}};
+    static const QHash<QString, Field> names{
+        {QStringLiteral("GPIngot"), Field::GPIngot},
+        {QStringLiteral("AnzIngots"), Field::AnzIngots},
+        {QStringLiteral("KostenAusgabe"), Field::KostenAusgabe},
+        {QStringLiteral("gkosten"), Field::gkosten}};
     for (const QString &step : steps) {
         const qsizetype equals = step.indexOf(u'=');
         if (equals >= 0) {
@@ -100,8 +100,7 @@ void TestIngotKosten::commands_data()
         << english << QStringList{u"GPIngot=4"_s, u"AnzIngots=x"_s, u"clear"_s}
         << fields(none, none, u"0"_s, u"0"_s) << noMessage;
     QTest::newRow("add before any calculate")
-        << english << QStringList{u"add"_s} << fields(none, none, u"0 GP"_s, u"0"_s)
-        << noMessage;
+        << english << QStringList{u"add"_s} << fields(none, none, u"0 GP"_s, u"0"_s) << noMessage;
     QTest::newRow("add rewrites a typed total")
         << english << QStringList{u"gkosten=007"_s, u"add"_s}
         << fields(none, none, u"0 GP"_s, u"7"_s) << noMessage;
@@ -122,8 +121,7 @@ void TestIngotKosten::commands_data()
         << english << QStringList{u"GPIngot=1e-200"_s, u"AnzIngots=1e-200"_s, u"Berechnen"_s}
         << fields(none, none, u"0 GP"_s, u"0"_s) << noMessage;
     QTest::newRow("negative price gives a negative cost")
-        << english
-        << QStringList{u"GPIngot=-2.5"_s, u"AnzIngots=4"_s, u"Berechnen"_s, u"add"_s}
+        << english << QStringList{u"GPIngot=-2.5"_s, u"AnzIngots=4"_s, u"Berechnen"_s, u"add"_s}
         << fields(none, none, u"-10 GP"_s, u"-10"_s) << noMessage;
     QTest::newRow("grouped price in English")
         << english << QStringList{u"GPIngot=1,200"_s, u"AnzIngots=2"_s, u"Berechnen"_s}
@@ -134,8 +132,8 @@ void TestIngotKosten::commands_data()
         << fields(none, none, u"\u22122000 GP"_s, u"0"_s) << noMessage;
     QTest::newRow("largest total reads back")
         << english
-        << QStringList{u"GPIngot=1.7976931348623157e308"_s, u"AnzIngots=1"_s,
-                       u"Berechnen"_s, u"add"_s, u"add"_s}
+        << QStringList{u"GPIngot=1.7976931348623157e308"_s, u"AnzIngots=1"_s, u"Berechnen"_s,
+                       u"add"_s, u"add"_s}
         << fields(none, none, u"1.79769313486232E+308 GP"_s, u"1.79769313486232E+308"_s)
         << QStringList{u"The Total Costs are too large."_s};
 }
@@ -173,28 +171,26 @@ void TestIngotKosten::failedCommandLeavesNoTrace_data()
     const QString cost = u"6 GP"_s;
     const QString total = u"6"_s;
 
-    QTest::newRow("price a word") << fields(u"abc"_s, u"3"_s, cost, total)
-                                  << u"Berechnen"_s << notPrice;
-    QTest::newRow("price blanks only") << fields(u"   "_s, u"3"_s, cost, total)
-                                       << u"Berechnen"_s << notPrice;
+    QTest::newRow("price a word") << fields(u"abc"_s, u"3"_s, cost, total) << u"Berechnen"_s
+                                  << notPrice;
+    QTest::newRow("price blanks only")
+        << fields(u"   "_s, u"3"_s, cost, total) << u"Berechnen"_s << notPrice;
     QTest::newRow("price and amount both bad: price first")
         << fields(u"x"_s, u"y"_s, cost, total) << u"Berechnen"_s << notPrice;
-    QTest::newRow("price infinity") << fields(u"inf"_s, u"3"_s, cost, total)
-                                    << u"Berechnen"_s << notPrice;
-    QTest::newRow("price not a number") << fields(u"nan"_s, u"3"_s, cost, total)
-                                        << u"Berechnen"_s << notPrice;
-    QTest::newRow("price beyond a double") << fields(u"1e400"_s, u"3"_s, cost, total)
-                                           << u"Berechnen"_s << notPrice;
-    QTest::newRow("amount a word") << fields(u"3"_s, u"12abc"_s, cost, total)
-                                   << u"Berechnen"_s << notAmount;
-    QTest::newRow("amount minus infinity") << fields(u"3"_s, u"-inf"_s, cost, total)
-                                           << u"Berechnen"_s << notAmount;
+    QTest::newRow("price infinity")
+        << fields(u"inf"_s, u"3"_s, cost, total) << u"Berechnen"_s << notPrice;
+    QTest::newRow("price not a number")
+        << fields(u"nan"_s, u"3"_s, cost, total) << u"Berechnen"_s << notPrice;
+    QTest::newRow("price beyond a double")
+        << fields(u"1e400"_s, u"3"_s, cost, total) << u"Berechnen"_s << notPrice;
+    QTest::newRow("amount a word")
+        << fields(u"3"_s, u"12abc"_s, cost, total) << u"Berechnen"_s << notAmount;
+    QTest::newRow("amount minus infinity")
+        << fields(u"3"_s, u"-inf"_s, cost, total) << u"Berechnen"_s << notAmount;
     QTest::newRow("product overflows") << fields(u"1e200"_s, u"-1e200"_s, cost, total)
                                        << u"Berechnen"_s << u"The Costs are too large."_s;
-    QTest::newRow("total a word") << fields(u""_s, u""_s, cost, u"lots"_s) << u"add"_s
-                                  << notTotal;
-    QTest::newRow("total emptied") << fields(u""_s, u""_s, cost, u""_s) << u"add"_s
-                                   << notTotal;
+    QTest::newRow("total a word") << fields(u""_s, u""_s, cost, u"lots"_s) << u"add"_s << notTotal;
+    QTest::newRow("total emptied") << fields(u""_s, u""_s, cost, u""_s) << u"add"_s << notTotal;
     QTest::newRow("sum overflows") << fields(u""_s, u""_s, cost, u"1.7976931348623157e308"_s)
                                    << u"add"_s << u"The Total Costs are too large."_s;
 }

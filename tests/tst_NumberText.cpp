@@ -74,8 +74,8 @@ void TestNumberText::read_data()
         << arabic << u"\u061c-\u0661\u0662\u066b\u0665"_s << -12.5;
     QTest::newRow("Persian native exponent")
         << persian << u"\u06f1\u00d7\u06f1\u06f0^\u2212\u06f2"_s << 1e-2;
-    QTest::newRow("largest double as written") << english << u"1.79769313486232E+308"_s
-                                                << std::numeric_limits<double>::max();
+    QTest::newRow("largest double as written")
+        << english << u"1.79769313486232E+308"_s << std::numeric_limits<double>::max();
 }
 
 void TestNumberText::read()

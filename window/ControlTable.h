@@ -9,7 +9,7 @@
 
 enum class ControlKind { Label, TextBox, Button };
 
-struct ControlSpec {
+struct ControlEntry {
     const char *name;
     ControlKind kind;
     QRect twips;
@@ -24,27 +24,43 @@ inline constexpr QPoint clientOriginTwips(555, 5580);
 
 constexpr QRect toPixels(QRect twips)
 {
-    return {twips.x() / twipsPerPixel, twips.y() / twipsPerPixel,
-            twips.width() / twipsPerPixel, twips.height() / twipsPerPixel};
+    return {twips.x() / twipsPerPixel, twips.y() / twipsPerPixel, twips.width() / twipsPerPixel,
+            twips.height() / twipsPerPixel};
 }
 
 // In stacking order, bottom first: the labels under everything else, and where text boxes and
 // buttons overlap, the later one on top.
-inline constexpr std::array<ControlSpec, 12> controlTable{{
+inline constexpr std::array<ControlEntry, 12> controlTable{{
     {"Label1", ControlKind::Label, {720, 0, 1455, 255}, "Amount of Ingots", nullptr, 5},
     {"PreisIngot", ControlKind::Label, {0, 0, 735, 255}, "Price", nullptr, 6},
     {"Kosten", ControlKind::Label, {0, 480, 1215, 255}, "Costs", nullptr, 10},
     {"Ggesamt", ControlKind::Label, {0, 960, 1215, 255}, "Total Costs", nullptr, 9},
-    {"AnzIngots", ControlKind::TextBox, {720, 240, 1455, 285}, "",
-     "Enter Amount of Ingots here.", 1},
-    {"Berechnen", ControlKind::Button, {1200, 480, 975, 375}, "Calculate",
-     "Calculate Price with Amount of Ingots", 2},
-    {"KostenAusgabe", ControlKind::TextBox, {0, 720, 1215, 285}, "0 GP",
-     "Displays the current Costs.", 8},
+    {"AnzIngots",
+     ControlKind::TextBox,
+     {720, 240, 1455, 285},
+     "",
+     "Enter Amount of Ingots here.",
+     1},
+    {"Berechnen",
+     ControlKind::Button,
+     {1200, 480, 975, 375},
+     "Calculate",
+     "Calculate Price with Amount of Ingots",
+     2},
+    {"KostenAusgabe",
+     ControlKind::TextBox,
+     {0, 720, 1215, 285},
+     "0 GP",
+     "Displays the current Costs.",
+     8},
     {"GPIngot", ControlKind::TextBox, {0, 240, 735, 285}, "", "Enter Price here.", 0},
     {"add", ControlKind::Button, {1200, 840, 975, 375}, "Add", "Add Costs to Total Costs", 3},
     {"gkosten", ControlKind::TextBox, {0, 1200, 1215, 285}, "0", "Displays the Total Costs", 7},
     {"clear", ControlKind::Button, {1200, 1200, 975, 375}, "Reset", "Resets all Datafields", 4},
-    {"About", ControlKind::Button, {0, 1560, 2175, 255}, "About",
-     "Displays Information about the Program", 11},
+    {"About",
+     ControlKind::Button,
+     {0, 1560, 2175, 255},
+     "About",
+     "Displays Information about the Program",
+     11},
 }};

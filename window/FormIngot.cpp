@@ -18,11 +18,11 @@ namespace {
 
 const QColor headingColour(0xFF, 0xC0, 0x80);
 
-QWidget *createControl(const ControlSpec &spec, QWidget *parent)
+QWidget *createControl(const ControlEntry &entry, QWidget *parent)
 {
-    const QString text = QString::fromUtf8(spec.text);
+    const QString text = QString::fromUtf8(entry.text);
     QWidget *control = nullptr;
-    switch (spec.kind) {
+    switch (entry.kind) {
     case ControlKind::Label: {
         auto *label = new QLabel(text, parent);
         label->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -44,10 +44,10 @@ QWidget *createControl(const ControlSpec &spec, QWidget *parent)
         break;
     }
     }
-    control->setObjectName(QString::fromUtf8(spec.name));
-    control->setGeometry(toPixels(spec.twips));
-    if (spec.toolTip)
-        control->setToolTip(QString::fromUtf8(spec.toolTip));
+    control->setObjectName(QString::fromUtf8(entry.name));
+    control->setGeometry(toPixels(entry.twips));
+    if (entry.toolTip)
+        control->setToolTip(QString::fromUtf8(entry.toolTip));
     return control;
 }
 
@@ -77,9 +77,9 @@ FormIngot::~FormIngot() = default;
 void FormIngot::createControls()
 {
     std::array<QWidget *, controlTable.size()> byTabIndex{};
-    for (const ControlSpec &spec : controlTable) {
-        QWidget *control = createControl(spec, this);
-        byTabIndex[static_cast<std::size_t>(spec.tabIndex)] = control;
+    for (const ControlEntry &entry : controlTable) {
+        QWidget *control = createControl(entry, this);
+        byTabIndex[static_cast<std::size_t>(entry.tabIndex)] = control;
     }
 
     static constexpr std::array<std::pair<const char *, Field>, 4> fieldNames{{
