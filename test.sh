@@ -4,7 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-scripts/need-packages.sh cmake g++ make qt6-base-dev libgl-dev clang-format
+scripts/need-packages.sh cmake g++ make qt6-base-dev libgl-dev clang-format \
+    desktop-file-utils appstream dpkg-dev file
 
 cmake -S . -B build -DTALLWICK_WERROR=ON
 cmake --build build -j"$(nproc)"
