@@ -92,6 +92,13 @@ void FormIngot::createControls()
         m_fieldBoxes[static_cast<std::size_t>(field)] =
             findChild<QLineEdit *>(QString::fromUtf8(name), Qt::FindDirectChildrenOnly);
 
+    for (const ControlEntry &entry : controlTable) {
+        if (entry.buddy)
+            findChild<QLabel *>(QString::fromUtf8(entry.name), Qt::FindDirectChildrenOnly)
+                ->setBuddy(findChild<QWidget *>(QString::fromUtf8(entry.buddy),
+                                                Qt::FindDirectChildrenOnly));
+    }
+
     QWidget *previous = nullptr;
     for (QWidget *control : byTabIndex) {
         if (control->focusPolicy() == Qt::NoFocus)
