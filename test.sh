@@ -6,7 +6,7 @@ cd "$(dirname "$0")"
 
 scripts/need-packages.sh cmake g++ make qt6-base-dev libgl-dev clang-format \
     desktop-file-utils appstream dpkg-dev file \
-    xvfb xauth openbox x11-utils dbus-daemon dbus-bin at-spi2-core
+    xvfb xauth openbox x11-utils xdotool dbus-daemon dbus-bin at-spi2-core
 
 cmake -S . -B build -DTALLWICK_WERROR=ON
 cmake --build build -j"$(nproc)"

@@ -33,7 +33,7 @@ await() {
     exit 1
 }
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$runtime/display" 2>/dev/null &
+Xvfb -displayfd 3 -screen 0 2048x1536x24 -nolisten tcp -noreset 3>"$runtime/display" 2>/dev/null &
 pids+=($!)
 await "the X server" test -s "$runtime/display"
 export DISPLAY=:$(cat "$runtime/display")
