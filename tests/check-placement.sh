@@ -8,10 +8,15 @@ program=$1
 check() {
     local label=$1 expected=$2
     shift 2
-    env "$@" "$program" 2>/dev/null &
+    env "$@" "$program" 2>"$XDG_RUNTIME_DIR/program.log" &
     local pid=$!
     local window
-    window=$(timeout 10 xdotool search --sync --onlyvisible --name '^Tallwick$' | head -n 1)
+    window=$(timeout 10 xdotool search --sync --onlyvisible --name '^Tallwick$' | head -n 1) || {
+        echo "$label: no window came up; the program said:" >&2
+        cat "$XDG_RUNTIME_DIR/program.log" >&2
+        xwininfo -root -tree >&2
+        exit 1
+    }
     local geometry
     geometry=$(xwininfo -id "$window" | awk '
         /Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}

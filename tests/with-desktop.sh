@@ -38,9 +38,23 @@ pids+=($!)
 await "the X server" test -s "$runtime/display"
 export DISPLAY=:$(cat "$runtime/display")
 
+# openbox announces itself before it is ready, and a window mapped in between is never
+# shown; a window it has mapped proves it is taking requests.
+wm_maps_windows() {
+    xmessage -name wm-probe -geometry +0+0 probe >/dev/null 2>&1 &
+    local probe=$!
+    local mapped=1
+    for _ in $(seq 10); do
+        xdotool search --onlyvisible --classname wm-probe >/dev/null 2>&1 && mapped=0 && break
+        sleep 0.05
+    done
+    kill "$probe"
+    wait "$probe" 2>/dev/null || true
+    return $mapped
+}
 openbox >/dev/null 2>&1 &
 pids+=($!)
-await "the window manager" sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q window'
+await "the window manager" wm_maps_windows
 
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
 pids+=($!)
