@@ -1,13 +1,31 @@
 #!/usr/bin/env bash
 # Builds Tallwick and runs every test headless; exits non-zero on any failure.
-# Installs the Debian packages it needs first.
+# Installs the Debian packages it needs first. Three stages:
+#   1. the normal build and its tests;
+#   2. the same tests on a build with AddressSanitizer and UndefinedBehaviorSanitizer;
+#   3. a minute of fuzzing the cost sheet (when clang is there).
 set -euo pipefail
 cd "$(dirname "$0")"
 
 scripts/need-packages.sh cmake g++ make qt6-base-dev libgl-dev clang-format \
     desktop-file-utils appstream dpkg-dev file \
-    xvfb xauth openbox x11-utils xdotool dbus-daemon dbus-bin at-spi2-core
+    xvfb xauth openbox x11-utils xdotool xclip dbus-daemon dbus-bin at-spi2-core
 
-cmake -S . -B build -DTALLWICK_WERROR=ON
-cmake --build build -j"$(nproc)"
-ctest --test-dir build --output-on-failure
+build_and_test() {
+    local dir=$1
+    shift
+    echo "== $dir"
+    cmake -S . -B "$dir" -DTALLWICK_WERROR=ON "$@" >/dev/null
+    cmake --build "$dir" -j"$(nproc)"
+    ctest --test-dir "$dir" --output-on-failure
+}
+
+build_and_test build
+build_and_test build-sanitize -DTALLWICK_SANITIZE=ON
+
+echo "== fuzzing"
+if command -v clang++ >/dev/null; then
+    fuzz/run.sh "${TALLWICK_FUZZ_SECONDS:-60}"
+else
+    echo "clang++ not found: fuzzing skipped"
+fi
