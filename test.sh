@@ -9,6 +9,7 @@ cd "$(dirname "$0")"
 
 scripts/need-packages.sh cmake g++ make qt6-base-dev libgl-dev clang-format \
     desktop-file-utils appstream dpkg-dev file \
+    libxcb1-dev pkg-config \
     xvfb xauth openbox x11-utils xdotool xclip dbus-daemon dbus-bin at-spi2-core
 
 build_and_test() {
