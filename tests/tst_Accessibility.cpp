@@ -1,4 +1,4 @@
-#include "FormIngot.h"
+#include "WindowTest.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -13,27 +13,14 @@ using namespace Qt::StringLiterals;
 // The window as a screen reader meets it. Qt sends accessibility events only while an
 // accessibility bus is listening, so this runs on a real X server with the bus (see
 // with-desktop.sh), with QT_LINUX_ACCESSIBILITY_ALWAYS_ON set.
-class TestAccessibility : public QObject {
+class TestAccessibility : public WindowTest {
     Q_OBJECT
 
 private Q_SLOTS:
     void initTestCase();
-    void init();
-    void cleanup();
     void controls_data();
     void controls();
     void resultsAreAnnounced();
-
-private:
-    template <typename T> T *control(const QString &name) const
-    {
-        auto *found = m_window->findChild<T *>(name);
-        if (!found)
-            qFatal("no control %s", qPrintable(name));
-        return found;
-    }
-
-    std::unique_ptr<FormIngot> m_window;
 };
 
 namespace {
@@ -51,18 +38,6 @@ void recordAnnouncement(QAccessibleEvent *event)
 void TestAccessibility::initTestCase()
 {
     QTRY_VERIFY2(QAccessible::isActive(), "no accessibility bus");
-}
-
-void TestAccessibility::init()
-{
-    m_window = std::make_unique<FormIngot>();
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-}
-
-void TestAccessibility::cleanup()
-{
-    m_window.reset();
 }
 
 void TestAccessibility::controls_data()

@@ -1,6 +1,6 @@
 #include "ApplicationIdentity.h"
 #include "CaptionFont.h"
-#include "FormIngot.h"
+#include "WindowTest.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -16,13 +16,11 @@ using namespace Qt::StringLiterals;
 
 // The window as the user meets it, on the offscreen platform. Pixel positions are those of
 // a 96-dpi screen, where 15 twips make one pixel.
-class TestFormIngot : public QObject {
+class TestFormIngot : public WindowTest {
     Q_OBJECT
 
 private Q_SLOTS:
     void initTestCase();
-    void init();
-    void cleanup();
 
     void controls_data();
     void controls();
@@ -38,33 +36,12 @@ private Q_SLOTS:
     void messageBoxes();
 
 private:
-    template <typename T> T *control(const QString &name) const
-    {
-        auto *found = m_window->findChild<T *>(name);
-        if (!found)
-            qFatal("no control %s", qPrintable(name));
-        return found;
-    }
     QStringList fieldTexts() const;
-
-    std::unique_ptr<FormIngot> m_window;
 };
 
 void TestFormIngot::initTestCase()
 {
     setApplicationIdentity();
-}
-
-void TestFormIngot::init()
-{
-    m_window = std::make_unique<FormIngot>();
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-}
-
-void TestFormIngot::cleanup()
-{
-    m_window.reset();
 }
 
 QStringList TestFormIngot::fieldTexts() const
