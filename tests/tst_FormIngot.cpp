@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <limits>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -99,7 +100,7 @@ void TestFormIngot::controls()
     QCOMPARE(widget->focusPolicy() != Qt::NoFocus, takesFocus);
     if (auto *box = qobject_cast<QLineEdit *>(widget)) {
         QVERIFY(!box->isReadOnly());
-        QCOMPARE(box->maxLength(), 32767); // Qt's own default: no limit of ours
+        QCOMPARE(box->maxLength(), std::numeric_limits<int>::max());
     }
     if (auto *button = qobject_cast<QPushButton *>(widget)) {
         QVERIFY(!button->isDefault());

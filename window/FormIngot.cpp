@@ -11,6 +11,7 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <limits>
 
 using namespace Qt::StringLiterals;
 
@@ -34,9 +35,12 @@ QWidget *createControl(const ControlEntry &entry, QWidget *parent)
         control = label;
         break;
     }
-    case ControlKind::TextBox:
-        control = new QLineEdit(text, parent);
+    case ControlKind::TextBox: {
+        auto *box = new QLineEdit(text, parent);
+        box->setMaxLength(std::numeric_limits<int>::max()); // Qt's default stops at 32767
+        control = box;
         break;
+    }
     case ControlKind::Button: {
         auto *button = new QPushButton(text, parent);
         button->setAutoDefault(false);
