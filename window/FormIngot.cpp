@@ -10,7 +10,6 @@
 #include <QPalette>
 #include <QPushButton>
 
-#include <algorithm>
 #include <limits>
 
 using namespace Qt::StringLiterals;
@@ -73,56 +72,54 @@ FormIngot::FormIngot(QWidget *parent)
     setGeometry(QRect(toPixels(QRect(clientOriginTwips, QSize())).topLeft(), clientSize));
 
     setFont(captionFont(font(), findChildren<QWidget *>(Qt::FindDirectChildrenOnly)));
-    m_fieldBoxes[static_cast<std::size_t>(Field::GPIngot)]->setFocus();
+    fieldBox(Field::GPIngot)->setFocus();
 }
 
 FormIngot::~FormIngot() = default;
 
+template <typename T> T *FormIngot::control(const char *name) const
+{
+    return findChild<T *>(QString::fromUtf8(name), Qt::FindDirectChildrenOnly);
+}
+
+QLineEdit *FormIngot::fieldBox(Field field) const
+{
+    return m_fieldBoxes[static_cast<std::size_t>(field)];
+}
+
 void FormIngot::createControls()
 {
     std::array<QWidget *, controlTable.size()> byTabIndex{};
-    for (const ControlEntry &entry : controlTable) {
-        QWidget *control = createControl(entry, this);
-        byTabIndex[static_cast<std::size_t>(entry.tabIndex)] = control;
-    }
-
-    static constexpr std::array<std::pair<const char *, Field>, 4> fieldNames{{
-        {"GPIngot", Field::GPIngot},
-        {"AnzIngots", Field::AnzIngots},
-        {"KostenAusgabe", Field::KostenAusgabe},
-        {"gkosten", Field::gkosten},
-    }};
-    for (const auto &[name, field] : fieldNames)
-        m_fieldBoxes[static_cast<std::size_t>(field)] =
-            findChild<QLineEdit *>(QString::fromUtf8(name), Qt::FindDirectChildrenOnly);
+    for (const ControlEntry &entry : controlTable)
+        byTabIndex[static_cast<std::size_t>(entry.tabIndex)] = createControl(entry, this);
 
     for (const ControlEntry &entry : controlTable) {
         if (entry.buddy)
-            findChild<QLabel *>(QString::fromUtf8(entry.name), Qt::FindDirectChildrenOnly)
-                ->setBuddy(findChild<QWidget *>(QString::fromUtf8(entry.buddy),
-                                                Qt::FindDirectChildrenOnly));
+            control<QLabel>(entry.name)->setBuddy(control<QWidget>(entry.buddy));
     }
 
     QWidget *previous = nullptr;
-    for (QWidget *control : byTabIndex) {
-        if (control->focusPolicy() == Qt::NoFocus)
+    for (QWidget *next : byTabIndex) {
+        if (next->focusPolicy() == Qt::NoFocus)
             continue;
         if (previous)
-            setTabOrder(previous, control);
-        previous = control;
+            setTabOrder(previous, next);
+        previous = next;
     }
+
+    m_fieldBoxes = {control<QLineEdit>("GPIngot"), control<QLineEdit>("AnzIngots"),
+                    control<QLineEdit>("KostenAusgabe"), control<QLineEdit>("gkosten")};
 }
 
 void FormIngot::connectButtons()
 {
-    const auto button = [this](const QString &name) {
-        return findChild<QPushButton *>(name, Qt::FindDirectChildrenOnly);
-    };
-    connect(button(u"Berechnen"_s), &QPushButton::clicked, this,
+    connect(control<QPushButton>("Berechnen"), &QPushButton::clicked, this,
             [this] { m_kosten.Berechnen_Click(); });
-    connect(button(u"add"_s), &QPushButton::clicked, this, [this] { m_kosten.add_Click(); });
-    connect(button(u"clear"_s), &QPushButton::clicked, this, [this] { m_kosten.clear_Click(); });
-    connect(button(u"About"_s), &QPushButton::clicked, this, &FormIngot::About_Click);
+    connect(control<QPushButton>("add"), &QPushButton::clicked, this,
+            [this] { m_kosten.add_Click(); });
+    connect(control<QPushButton>("clear"), &QPushButton::clicked, this,
+            [this] { m_kosten.clear_Click(); });
+    connect(control<QPushButton>("About"), &QPushButton::clicked, this, &FormIngot::About_Click);
 }
 
 void FormIngot::About_Click()
@@ -135,12 +132,12 @@ void FormIngot::About_Click()
 
 QString FormIngot::text(Field field) const
 {
-    return m_fieldBoxes[static_cast<std::size_t>(field)]->text();
+    return fieldBox(field)->text();
 }
 
 void FormIngot::setText(Field field, const QString &text)
 {
-    m_fieldBoxes[static_cast<std::size_t>(field)]->setText(text);
+    fieldBox(field)->setText(text);
 }
 
 void FormIngot::showMessage(const MessageRequest &request)

@@ -24,6 +24,9 @@ private:
     void connectButtons();
     void About_Click();
 
+    template <typename T> T *control(const char *name) const;
+    QLineEdit *fieldBox(Field field) const;
+
     QString text(Field field) const override;
     void setText(Field field, const QString &text) override;
     void showMessage(const MessageRequest &request) override;
