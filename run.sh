@@ -4,7 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-scripts/need-packages.sh cmake g++ make qt6-base-dev libgl-dev
+source scripts/packages.sh
+scripts/need-packages.sh "${build_packages[@]}"
 
 cmake -S . -B build >/dev/null
 cmake --build build -j"$(nproc)" --target tallwick

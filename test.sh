@@ -7,10 +7,9 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-scripts/need-packages.sh cmake g++ make qt6-base-dev libgl-dev clang-format \
-    desktop-file-utils appstream dpkg-dev file \
-    libxcb1-dev pkg-config \
-    xvfb xauth openbox x11-utils xdotool xclip dbus-daemon dbus-bin at-spi2-core
+source scripts/packages.sh
+scripts/need-packages.sh "${build_packages[@]}" "${desktop_packages[@]}" clang-format \
+    desktop-file-utils appstream dpkg-dev file libxcb1-dev xclip
 
 build_and_test() {
     local dir=$1

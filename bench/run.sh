@@ -6,8 +6,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/need-packages.sh cmake g++ make pkg-config qt6-base-dev libgl-dev libxcb1-dev \
-    xvfb xauth openbox x11-utils xdotool dbus-daemon dbus-bin at-spi2-core x11-apps galculator
+source scripts/packages.sh
+scripts/need-packages.sh "${build_packages[@]}" "${desktop_packages[@]}" libxcb1-dev \
+    x11-apps galculator
 
 cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
 cmake --build build-bench -j"$(nproc)" --target tallwick startup >/dev/null
