@@ -171,21 +171,29 @@ std::optional<Sample> runOnce(Display &display, const Program &program,
     return sample;
 }
 
-double median(std::vector<double> values)
+// The value below which the given fraction of the values lie, interpolated.
+double quantile(std::vector<double> values, double fraction)
 {
     if (values.empty())
         return 0;
     std::sort(values.begin(), values.end());
-    const std::size_t middle = values.size() / 2;
-    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+    const double at = fraction * double(values.size() - 1);
+    const auto below = std::size_t(at);
+    const std::size_t above = std::min(below + 1, values.size() - 1);
+    return values[below] + (at - double(below)) * (values[above] - values[below]);
 }
 
-template <typename Field> double medianOf(const Program &program, Field field)
+double quantileOf(const Program &program, double Sample::*field, double fraction)
 {
     std::vector<double> values;
     for (const Sample &sample : program.samples)
         values.push_back(sample.*field);
-    return median(values);
+    return quantile(values, fraction);
+}
+
+double medianOf(const Program &program, double Sample::*field)
+{
+    return quantileOf(program, field, 0.5);
 }
 
 } // namespace
@@ -218,13 +226,16 @@ int main(int argc, char **argv)
         }
     }
 
-    std::printf("%-28s %5s %12s %8s %8s %14s\n", "program", "runs", "window (ms)", "RSS (MB)",
-                "PSS (MB)", "private dirty");
+    std::printf("medians of %d runs; the window time's quartiles in brackets\n", runs);
+    std::printf("%-28s %5s %12s %15s %8s %8s %14s\n", "program", "runs", "window (ms)", "quartiles",
+                "RSS (MB)", "PSS (MB)", "private dirty");
     for (const Program &program : programs) {
-        std::printf("%-28s %5zu %12.1f %8.1f %8.1f %14.2f\n", program.command.c_str(),
-                    program.samples.size(), medianOf(program, &Sample::firstWindowMs),
-                    medianOf(program, &Sample::rssMb), medianOf(program, &Sample::pssMb),
-                    medianOf(program, &Sample::privateDirtyMb));
+        std::printf(
+            "%-28s %5zu %12.1f   [%5.1f, %5.1f] %8.1f %8.1f %14.2f\n", program.command.c_str(),
+            program.samples.size(), medianOf(program, &Sample::firstWindowMs),
+            quantileOf(program, &Sample::firstWindowMs, 0.25),
+            quantileOf(program, &Sample::firstWindowMs, 0.75), medianOf(program, &Sample::rssMb),
+            medianOf(program, &Sample::pssMb), medianOf(program, &Sample::privateDirtyMb));
     }
     const Program &ours = programs.front();
     for (std::size_t i = 1; i < programs.size(); ++i) {
