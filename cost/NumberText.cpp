@@ -1,7 +1,7 @@
 #include "NumberText.h"
 
-#include <array>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <string>

@@ -1,7 +1,6 @@
 #include "CaptionFont.h"
 
 #include <QFontMetrics>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
@@ -15,22 +14,13 @@ constexpr qreal sizeStep = 0.5;
 // QLineEdit keeps this many pixels clear on each side of its text, inside its contents.
 constexpr int lineEditMargin = 2;
 
-QString textOf(const QWidget *control)
-{
-    if (const auto *label = qobject_cast<const QLabel *>(control))
-        return label->text();
-    if (const auto *box = qobject_cast<const QLineEdit *>(control))
-        return box->text();
-    if (const auto *button = qobject_cast<const QPushButton *>(control))
-        return button->text();
-    return {};
-}
-
 bool allFit(const QFont &font, const QList<QWidget *> &controls)
 {
     const QFontMetrics metrics(font);
     for (const QWidget *control : controls) {
-        if (metrics.horizontalAdvance(textOf(control)) > textRoomWidth(control))
+        // Labels, text boxes and buttons all show their "text" property.
+        const QString text = control->property("text").toString();
+        if (metrics.horizontalAdvance(text) > textRoomWidth(control))
             return false;
     }
     return true;
